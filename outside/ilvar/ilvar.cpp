@@ -1,0 +1,1 @@
+#include "outside/ilvar/ilvar_protocol.h"

@@ -1,0 +1,1 @@
+#include "platform/port_io.h"

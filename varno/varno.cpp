@@ -1,0 +1,1 @@
+#include "dorvel/dorvel_32.h"
