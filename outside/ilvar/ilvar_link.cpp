@@ -21,7 +21,9 @@ IlvarState library;
 
 }  // namespace
 
-IlvarState& state() { return library; }
+IlvarState& state() {
+  return library;
+}
 
 bool OpenFirstKeyboard() {
   IlvarState& ilvar = state();

@@ -27,7 +27,8 @@ inline constexpr std::uint8_t kEnd = 0x03;
 
 inline std::uint16_t imageSum(std::span<const std::uint8_t> image) {
   std::uint16_t sum = 0;
-  for (std::uint8_t byte : image) sum = static_cast<std::uint16_t>(sum + byte);
+  for (std::uint8_t byte : image)
+    sum = static_cast<std::uint16_t>(sum + byte);
   return sum;
 }
 

@@ -180,6 +180,9 @@ TEST(DorvelAtDriver, InstallsTheDriverFromTheCurrentDirectory) {
   EXPECT_EQ(TxKbd(0xE0), 0xFA);
   std::filesystem::current_path(std::filesystem::temp_directory_path());
   std::filesystem::remove_all(directory);
+  // Where the simulated system keeps the installed driver.
+  std::filesystem::remove_all(std::filesystem::temp_directory_path() /
+                              ("velmar-sim-" + std::to_string(getpid())));
 }
 
 TEST(DorvelAt9x, FirstResetAfterOpenDoesNothing) {

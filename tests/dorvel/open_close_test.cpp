@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "dorvel/dorvel_32.h"
 #include "platform/velmar_sim.h"
 
@@ -19,6 +21,18 @@ TEST(DorvelOpenClose, OpenGreetsTheUsbKeyboardAndCloseWaits) {
 TEST(DorvelOpenClose, OpenWithoutKeyboardStillReturnsZero) {
   EXPECT_EQ(OpenDorvel(), 0);
   EXPECT_EQ(IsDorvelUsbOn(), 0);
+}
+
+TEST(DorvelOpenClose, ASecondProcessLoadsAndUsesTheLibraryMeanwhile) {
+  ASSERT_EQ(OpenDorvel(), 0);
+  // The example program loads the library in a process of its own and swipes two cards.
+  FILE* other = popen(VELMAR_BINARY_DIR "/examples/print_card_reads", "r");
+  ASSERT_NE(other, nullptr);
+  char line[128];
+  int cards = 0;
+  while (std::fgets(line, sizeof line, other)) ++cards;
+  EXPECT_EQ(pclose(other), 0);
+  EXPECT_EQ(cards, 2);
 }
 
 TEST(DorvelOpenClose, CloseWithoutOpenAndTwice) {

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <unistd.h>
+
 #include <filesystem>
+#include <string>
 
 #include "platform/platform.h"
 #include "platform/velmar_sim.h"
@@ -70,10 +73,13 @@ TEST(SimDriverService, The9xDeviceOpensOnlyOn9x) {
   EXPECT_EQ(echo, write);
 }
 
-TEST(SimDriverService, SystemDirectoryHasADriversFolder) {
-  const std::filesystem::path directory = drivers().systemDirectory();
-  EXPECT_TRUE(std::filesystem::is_directory(directory / "Drivers"));
-  std::filesystem::remove_all(directory.parent_path());
+TEST(SimDriverService, SystemDirectoryIsAPrivateFolderWithDrivers) {
+  const std::filesystem::path expected = std::filesystem::temp_directory_path() /
+                                         ("velmar-sim-" + std::to_string(getpid())) / "system";
+  // Compared before anything is removed: this test must never touch a real system folder.
+  ASSERT_EQ(std::filesystem::path(drivers().systemDirectory()), expected);
+  EXPECT_TRUE(std::filesystem::is_directory(expected / "Drivers"));
+  std::filesystem::remove_all(expected.parent_path());
 }
 
 }  // namespace

@@ -1,1 +1,0 @@
-#include "dorvel/dorvel_32.h"
