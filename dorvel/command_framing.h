@@ -10,7 +10,9 @@
 namespace velmar::dorvel {
 
 // 1 for any non-zero argument.
-inline std::uint8_t Switch(std::int32_t on) { return on != 0 ? 1 : 0; }
+inline std::uint8_t Switch(std::int32_t on) {
+  return on != 0 ? 1 : 0;
+}
 
 // Sends one report; 1 when it was written, else 0 (and the link is marked down).
 std::int32_t SendUsbCommand(std::uint8_t command, std::span<const std::uint8_t> data);
@@ -35,8 +37,7 @@ inline void SendDataFramed(std::initializer_list<std::uint8_t> bytes) {
 }
 
 // A switch with a USB report and an AT byte for each state.
-void SwitchCommand(std::uint8_t usbCommand, std::int32_t on, std::uint8_t atOn,
-                   std::uint8_t atOff);
+void SwitchCommand(std::uint8_t usbCommand, std::int32_t on, std::uint8_t atOn, std::uint8_t atOff);
 
 // A display action with a USB report of no data and one AT data byte.
 void DisplayAction(std::uint8_t usbCommand, std::uint8_t atByte);

@@ -33,6 +33,8 @@ struct Instance {
 Instance& instance();
 
 // The simulated machine, or nullptr on the native platform.
-inline sim::World* world() { return instance().world.get(); }
+inline sim::World* world() {
+  return instance().world.get();
+}
 
 }  // namespace velmar::platform::internal

@@ -18,12 +18,12 @@ std::string_view environment(const char* name, std::string_view fallback = {}) {
 Instance* build() {
   auto* instance = new Instance;
   if (environment("VELMAR_PLATFORM") == "sim") {
-    instance->world = std::make_unique<sim::World>(
-        environment("VELMAR_SIM_DIR"), environment("VELMAR_SIM_DEVICES", "usb-dorvel"),
-        instance->os);
+    instance->world =
+        std::make_unique<sim::World>(environment("VELMAR_SIM_DIR"),
+                                     environment("VELMAR_SIM_DEVICES", "usb-dorvel"), instance->os);
     sim::SimFiles& files = instance->world->files;
-    instance->messageBoxes = std::make_unique<HostMessageBoxes>(
-        true, [&files](const ShownMessage& message) {
+    instance->messageBoxes =
+        std::make_unique<HostMessageBoxes>(true, [&files](const ShownMessage& message) {
           files.appendMessage(message.caption, message.text);
         });
     return instance;
@@ -51,19 +51,45 @@ Instance& instance() {
 using internal::instance;
 using internal::world;
 
-bool isSimulated() { return world() != nullptr; }
+bool isSimulated() {
+  return world() != nullptr;
+}
 
-PortIo& ports() { return world() ? world()->ports : *instance().nativePorts; }
-DriverHost& drivers() { return world() ? world()->drivers : *instance().nativeDrivers; }
-HidBus& hidBus() { return world() ? static_cast<HidBus&>(world()->hid) : *instance().nativeHidBus; }
-ConfigStore& config() { return world() ? world()->config : *instance().nativeConfig; }
-KeyboardInput& keyboard() { return world() ? world()->keyboard : *instance().nativeKeyboard; }
-MessageHooks& messageHooks() { return instance().messageHooks; }
-WindowMessages& windowMessages() { return instance().windowMessages; }
-MessageBoxes& messageBoxes() { return *instance().messageBoxes; }
-NamedMutexes& mutexes() { return instance().mutexes; }
-OsVersion& osVersion() { return instance().os; }
-Clock& clock() { return instance().clock; }
-DynamicLibraries& libraries() { return instance().libraries; }
+PortIo& ports() {
+  return world() ? world()->ports : *instance().nativePorts;
+}
+DriverHost& drivers() {
+  return world() ? world()->drivers : *instance().nativeDrivers;
+}
+HidBus& hidBus() {
+  return world() ? static_cast<HidBus&>(world()->hid) : *instance().nativeHidBus;
+}
+ConfigStore& config() {
+  return world() ? world()->config : *instance().nativeConfig;
+}
+KeyboardInput& keyboard() {
+  return world() ? world()->keyboard : *instance().nativeKeyboard;
+}
+MessageHooks& messageHooks() {
+  return instance().messageHooks;
+}
+WindowMessages& windowMessages() {
+  return instance().windowMessages;
+}
+MessageBoxes& messageBoxes() {
+  return *instance().messageBoxes;
+}
+NamedMutexes& mutexes() {
+  return instance().mutexes;
+}
+OsVersion& osVersion() {
+  return instance().os;
+}
+Clock& clock() {
+  return instance().clock;
+}
+DynamicLibraries& libraries() {
+  return instance().libraries;
+}
 
 }  // namespace velmar::platform

@@ -28,8 +28,12 @@ int VelmarAddMessageListener(VelmarMessageListener listener, void* context);
 int VelmarRemoveMessageListener(int id);
 
 /* Icons of a message box. */
-enum { VELMAR_ICON_NONE = 0, VELMAR_ICON_ERROR = 1, VELMAR_ICON_WARNING = 2,
-       VELMAR_ICON_INFORMATION = 3 };
+enum {
+  VELMAR_ICON_NONE = 0,
+  VELMAR_ICON_ERROR = 1,
+  VELMAR_ICON_WARNING = 2,
+  VELMAR_ICON_INFORMATION = 3
+};
 
 typedef void (*VelmarMessageBoxHandler)(const char* text, const char* caption, int icon,
                                         void* context);

@@ -119,6 +119,8 @@ void CloseNtDriver() {
   library.DriverHandle.reset();
 }
 
-void Close9xDriver() { state().VxdHandle.reset(); }
+void Close9xDriver() {
+  state().VxdHandle.reset();
+}
 
 }  // namespace velmar::dorvel

@@ -16,7 +16,8 @@ int controlService(Control control) {
   auto act = [control](platform::Service& service) {
     return control == Control::Start ? service.start() : service.stop();
   };
-  platform::ServiceManagerOpen full = platform::drivers().openServiceManager(ServiceManagerAccess::Full);
+  platform::ServiceManagerOpen full =
+      platform::drivers().openServiceManager(ServiceManagerAccess::Full);
   if (full.manager) {
     auto service = full.manager->openService(platform::kDriverService);
     if (!service) return 1;
@@ -33,9 +34,13 @@ int controlService(Control control) {
 
 }  // namespace
 
-int StartDriverService() { return controlService(Control::Start); }
+int StartDriverService() {
+  return controlService(Control::Start);
+}
 
-int StopDriverService() { return controlService(Control::Stop); }
+int StopDriverService() {
+  return controlService(Control::Stop);
+}
 
 int InstallDriverService() {
   std::error_code error;

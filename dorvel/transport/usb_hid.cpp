@@ -39,7 +39,8 @@ class DiscoveryTurn {
  public:
   DiscoveryTurn() : library_(state()) {
     std::unique_lock lock(library_.EnumLock);
-    owned_ = library_.EnumIdle.wait_for(lock, kDiscoveryWaitBound, [&] { return !library_.EnumBusy; });
+    owned_ =
+        library_.EnumIdle.wait_for(lock, kDiscoveryWaitBound, [&] { return !library_.EnumBusy; });
     if (owned_) library_.EnumBusy = true;
   }
   ~DiscoveryTurn() {
@@ -206,6 +207,8 @@ int SendReport(const Report& report) {
   return result;
 }
 
-void CloseHid() { setHandle(nullptr); }
+void CloseHid() {
+  setHandle(nullptr);
+}
 
 }  // namespace velmar::dorvel

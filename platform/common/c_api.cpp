@@ -20,8 +20,7 @@ VELMAR_PLATFORM_API int VelmarAddMessageListener(VelmarMessageListener listener,
   try {
     return windowMessages().addListener(
         [listener, context](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
-          listener(message, static_cast<unsigned long>(wParam), static_cast<long>(lParam),
-                   context);
+          listener(message, static_cast<unsigned long>(wParam), static_cast<long>(lParam), context);
         });
   } catch (...) {
     return 0;

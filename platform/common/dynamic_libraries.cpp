@@ -54,7 +54,8 @@ std::string libraryFileName(std::string_view name) {
   if (endsWith(name, ".so")) return std::string(name);
   if (endsWith(name, ".dll")) name.remove_suffix(4);
   std::string file = "lib";
-  for (char c : name) file += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char c : name)
+    file += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return file + ".so";
 }
 

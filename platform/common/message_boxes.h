@@ -11,8 +11,7 @@ class HostMessageBoxes final : public MessageBoxes {
  public:
   // With `record`, messages are kept for shown() and passed to `log`; without a handler they
   // then go nowhere else (the simulated platform). Otherwise they go to standard error.
-  explicit HostMessageBoxes(bool record,
-                            std::function<void(const ShownMessage&)> log = nullptr);
+  explicit HostMessageBoxes(bool record, std::function<void(const ShownMessage&)> log = nullptr);
 
   void show(std::string_view text, std::string_view caption, MessageIcon icon) override;
   void setHandler(MessageBoxHandler handler, void* context) override;

@@ -30,9 +30,11 @@ void RecordedMessageHooks::retrieveMessage() {
   std::vector<std::function<void()>> procs;
   {
     std::lock_guard lock(mutex_);
-    for (const auto& [id, proc] : hooks_) procs.push_back(proc);
+    for (const auto& [id, proc] : hooks_)
+      procs.push_back(proc);
   }
-  for (const auto& proc : procs) proc();
+  for (const auto& proc : procs)
+    proc();
 }
 
 void RecordedMessageHooks::remove(int id) {

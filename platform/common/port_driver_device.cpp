@@ -24,7 +24,8 @@ class PortDriverDevice final : public DriverDevice {
       const std::uint16_t port = nineX_ ? in[0] : portFrom(in[0], in[1]);
       const std::uint8_t value = nineX_ ? in[1] : in[2];
       if (nineX_) {
-        for (std::size_t i = 0; i < out.size() && i < in.size(); ++i) out[i] = in[i];
+        for (std::size_t i = 0; i < out.size() && i < in.size(); ++i)
+          out[i] = in[i];
       }
       return ports_.write(port, value);
     }

@@ -18,20 +18,19 @@ std::unique_ptr<PortIo> makePortIo(const std::filesystem::path& portDevice = "/d
 
 // The port driver is the kernel's own port access: the "kbdorvel" service counts as installed
 // and starts when the port device opens; the 9x driver never opens.
-std::unique_ptr<DriverHost> makeDriverHost(const std::filesystem::path& portDevice = "/dev/port",
-                                           const std::filesystem::path& systemDirectory =
-                                               "/var/lib/velmar");
+std::unique_ptr<DriverHost> makeDriverHost(
+    const std::filesystem::path& portDevice = "/dev/port",
+    const std::filesystem::path& systemDirectory = "/var/lib/velmar");
 
 // HID through hidapi over hidraw; output report length from the report descriptor in sysfs.
-std::unique_ptr<HidBus> makeHidBus(const std::filesystem::path& sysfsHidraw =
-                                       "/sys/class/hidraw");
+std::unique_ptr<HidBus> makeHidBus(const std::filesystem::path& sysfsHidraw = "/sys/class/hidraw");
 
 // One INI file per key below the root: "\SOFTWARE\VELMAR\Dorvel USB\1.0" is
 // <root>/SOFTWARE/VELMAR/Dorvel USB/1.0.ini, holding lines "Vend=1234;".
 std::unique_ptr<ConfigStore> makeConfigStore(const std::filesystem::path& root);
 
 // Keyboard hooks read the evdev devices under the input directory that match their filter.
-std::unique_ptr<KeyboardInput> makeKeyboardInput(const std::filesystem::path& inputDirectory =
-                                                     "/dev/input");
+std::unique_ptr<KeyboardInput> makeKeyboardInput(
+    const std::filesystem::path& inputDirectory = "/dev/input");
 
 }  // namespace velmar::platform::native

@@ -47,9 +47,11 @@ std::optional<std::string> SimConfigStore::read(const std::string& key, std::str
 }
 
 std::string SimConfigStore::normalised(std::string_view text) {
-  while (!text.empty() && text.front() == '\\') text.remove_prefix(1);
+  while (!text.empty() && text.front() == '\\')
+    text.remove_prefix(1);
   std::string lower;
-  for (char c : text) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char c : text)
+    lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return lower;
 }
 

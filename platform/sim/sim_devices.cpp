@@ -76,7 +76,8 @@ bool SimDevices::attach(std::string_view name) {
 
 bool SimDevices::detach(std::string_view name) {
   std::lock_guard lock(mutex_);
-  const auto erased = std::erase_if(slots_, [&](const Slot& slot) { return slot.name.name == name; });
+  const auto erased =
+      std::erase_if(slots_, [&](const Slot& slot) { return slot.name.name == name; });
   return erased > 0;
 }
 
@@ -89,8 +90,8 @@ std::vector<HidDeviceInfo> SimDevices::enumerate() {
   std::vector<HidDeviceInfo> devices;
   for (const Slot& slot : slots_) {
     if (slot.name.kind == DeviceKind::AtDorvel || !present(slot)) continue;
-    devices.push_back({std::string(kPathPrefix) + slot.name.name,
-                       {slot.name.vendorId, slot.name.productId}});
+    devices.push_back(
+        {std::string(kPathPrefix) + slot.name.name, {slot.name.vendorId, slot.name.productId}});
   }
   return devices;
 }
@@ -236,13 +237,14 @@ SimDevices::Slot* SimDevices::atSlot() {
   return it == slots_.end() ? nullptr : &*it;
 }
 
-bool SimDevices::present(const Slot& slot) const { return Clock::now() >= slot.absentUntil; }
+bool SimDevices::present(const Slot& slot) const {
+  return Clock::now() >= slot.absentUntil;
+}
 
 void SimDevices::record(Slot& slot, std::span<const std::uint8_t> bytes) {
   if (slot.traffic.size() + bytes.size() > kTrafficLimit) {
-    const std::size_t unit = slot.name.kind == DeviceKind::AtDorvel
-                                 ? 1
-                                 : UsbDorvelKeyboard::kReportLength;
+    const std::size_t unit =
+        slot.name.kind == DeviceKind::AtDorvel ? 1 : UsbDorvelKeyboard::kReportLength;
     const std::size_t drop = slot.traffic.size() / 2 / unit * unit;
     slot.traffic.erase(slot.traffic.begin(), slot.traffic.begin() + static_cast<long>(drop));
   }
@@ -256,16 +258,18 @@ void SimDevices::afterChanges(Slot& slot, const velmar::sim::DeviceChanges& chan
     slot.generation = nextGeneration_++;
   }
   if (changes.eeprom) {
-    std::visit([&](const auto& keyboard) { files_.writeEeprom(slot.name.fileTag, keyboard.eeprom()); },
-               slot.keyboard);
+    std::visit(
+        [&](const auto& keyboard) { files_.writeEeprom(slot.name.fileTag, keyboard.eeprom()); },
+        slot.keyboard);
   }
   if (changes.display && displayOf(slot)) {
     displaySource_ = slot.name.name;
     files_.writeDisplay(displayOf(slot)->text());
   }
   if (changes.state || changes.reset) {
-    std::visit([&](const auto& keyboard) { files_.writeState(slot.name.fileTag, keyboard.stateText()); },
-               slot.keyboard);
+    std::visit(
+        [&](const auto& keyboard) { files_.writeState(slot.name.fileTag, keyboard.stateText()); },
+        slot.keyboard);
   }
 }
 

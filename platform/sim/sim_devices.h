@@ -52,9 +52,8 @@ class SimDevices {
 
  private:
   using Clock = std::chrono::steady_clock;
-  using Keyboard =
-      std::variant<velmar::sim::UsbDorvelKeyboard, velmar::sim::UsbIlvarKeyboard,
-                   velmar::sim::AtDorvelKeyboard>;
+  using Keyboard = std::variant<velmar::sim::UsbDorvelKeyboard, velmar::sim::UsbIlvarKeyboard,
+                                velmar::sim::AtDorvelKeyboard>;
 
   struct Slot {
     velmar::sim::DeviceName name;

@@ -26,7 +26,9 @@ void SimFiles::writeEeprom(std::string_view fileTag, std::span<const std::uint8_
           std::string_view(reinterpret_cast<const char*>(eeprom.data()), eeprom.size()));
 }
 
-void SimFiles::writeDisplay(std::string_view text) { replace("display.txt", text); }
+void SimFiles::writeDisplay(std::string_view text) {
+  replace("display.txt", text);
+}
 
 void SimFiles::writeState(std::string_view fileTag, std::string_view text) {
   replace("state-" + std::string(fileTag) + ".txt", text);

@@ -77,7 +77,8 @@ void SimKeyboardInput::injectKey(std::uint8_t virtualKey, std::uint8_t scanCode,
 std::size_t SimKeyboardInput::type(std::string_view text) {
   const velmar::sim::TypedKeys typed = velmar::sim::keyEventsFor(text);
   std::lock_guard typing(typingMutex_);
-  for (const KeyEvent& event : typed.events) deliver(event);
+  for (const KeyEvent& event : typed.events)
+    deliver(event);
   return typed.charactersTyped;
 }
 
@@ -100,7 +101,8 @@ void SimKeyboardInput::setLockMask(int mask) {
 std::string SimKeyboardInput::injectedText() {
   std::lock_guard lock(mutex_);
   std::string text;
-  for (const std::string& line : injected_) text += line + '\n';
+  for (const std::string& line : injected_)
+    text += line + '\n';
   return text;
 }
 

@@ -10,8 +10,8 @@ namespace {
 std::filesystem::path systemDirectoryFor(const std::filesystem::path& directory) {
   if (!directory.empty()) return directory / "system";
   std::error_code error;
-  return std::filesystem::temp_directory_path(error) /
-         ("velmar-sim-" + std::to_string(getpid())) / "system";
+  return std::filesystem::temp_directory_path(error) / ("velmar-sim-" + std::to_string(getpid())) /
+         "system";
 }
 
 }  // namespace
@@ -23,7 +23,8 @@ World::World(const std::filesystem::path& directory, std::string_view deviceList
       ports(devices),
       hid(devices),
       drivers(ports, os, systemDirectoryFor(directory)) {
-  for (const std::string& name : velmar::sim::splitDeviceList(deviceList)) devices.attach(name);
+  for (const std::string& name : velmar::sim::splitDeviceList(deviceList))
+    devices.attach(name);
 }
 
 }  // namespace velmar::platform::sim

@@ -28,9 +28,7 @@ class SimHidBus final : public HidBus {
  public:
   explicit SimHidBus(SimDevices& devices) : devices_(devices) {}
   std::vector<HidDeviceInfo> enumerate() override { return devices_.enumerate(); }
-  std::unique_ptr<HidDevice> open(const std::string& path) override {
-    return devices_.open(path);
-  }
+  std::unique_ptr<HidDevice> open(const std::string& path) override { return devices_.open(path); }
 
  private:
   SimDevices& devices_;

@@ -21,12 +21,15 @@ std::string run(const std::string& command) {
   FILE* pipe = popen((command + " 2>&1").c_str(), "r");
   if (!pipe) return output;
   char buffer[4096];
-  while (std::size_t count = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, count);
+  while (std::size_t count = std::fread(buffer, 1, sizeof buffer, pipe))
+    output.append(buffer, count);
   pclose(pipe);
   return output;
 }
 
-std::string quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+std::string quoted(const fs::path& path) {
+  return "'" + path.string() + "'";
+}
 
 std::vector<fs::path> deliverables(const fs::path& directory) {
   std::vector<fs::path> files;
@@ -53,10 +56,11 @@ std::set<std::string> exportedNames(const fs::path& library) {
 TEST(Deliverables, AllAreBuiltAndFindTheirNeighboursThroughOrigin) {
   const std::vector<fs::path> files = deliverables(kOutput);
   std::set<std::string> names;
-  for (const fs::path& file : files) names.insert(file.filename());
-  EXPECT_EQ(names, (std::set<std::string>{"lavrix", "libdorvel_32.so", "libilvar.so",
-                                          "libinpout32.so", "libvarno.so",
-                                          "libvelmar_platform.so"}));
+  for (const fs::path& file : files)
+    names.insert(file.filename());
+  EXPECT_EQ(names,
+            (std::set<std::string>{"lavrix", "libdorvel_32.so", "libilvar.so", "libinpout32.so",
+                                   "libvarno.so", "libvelmar_platform.so"}));
   for (const fs::path& file : files) {
     EXPECT_THAT(run("readelf -d " + quoted(file)), HasSubstr("[$ORIGIN]")) << file;
   }
@@ -76,13 +80,47 @@ TEST(Deliverables, LibrariesExportOnlyTheirOwnEntries) {
       {"libilvar.so", {"OpenIlvar", "CloseIlvar", "IsIlvarUsbOn", "IlvarProgKeyboard"}},
       {"libinpout32.so", {"Inp32", "Out32"}},
       {"libdorvel_32.so",
-       {"OpenDorvel", "CloseDorvel", "IsDorvelUsbOn", "DorvelProgKeyboard", "TxKbd", "GetMCRBuf",
-        "GetMCRMsg", "SetEcho", "DispStr", "DispCh", "GoToXY", "BackSpace", "LineFeed", "CarRet",
-        "FormFeed", "LcdClearLine", "LcdSetBright", "LcdBrightMode", "LCDInstruction",
-        "ModoCursor", "ProgSpecialChar", "HabilitaLCD", "SetDisp", "BeepOn", "BeepKeyOn",
-        "KeyboardOnOff", "AutoRepeatOnOff", "ShowFirmCheckSum", "SetOpKey", "ReadOpKey",
-        "SetCard", "CardTrackOnOff", "SetPIN", "SetNumL", "SetCapsL", "DorvelSetup",
-        "DorvelSetupBright", "DorvelSetupType", "SetupInitStr", "Reset", "RawSendReport"}},
+       {"OpenDorvel",
+        "CloseDorvel",
+        "IsDorvelUsbOn",
+        "DorvelProgKeyboard",
+        "TxKbd",
+        "GetMCRBuf",
+        "GetMCRMsg",
+        "SetEcho",
+        "DispStr",
+        "DispCh",
+        "GoToXY",
+        "BackSpace",
+        "LineFeed",
+        "CarRet",
+        "FormFeed",
+        "LcdClearLine",
+        "LcdSetBright",
+        "LcdBrightMode",
+        "LCDInstruction",
+        "ModoCursor",
+        "ProgSpecialChar",
+        "HabilitaLCD",
+        "SetDisp",
+        "BeepOn",
+        "BeepKeyOn",
+        "KeyboardOnOff",
+        "AutoRepeatOnOff",
+        "ShowFirmCheckSum",
+        "SetOpKey",
+        "ReadOpKey",
+        "SetCard",
+        "CardTrackOnOff",
+        "SetPIN",
+        "SetNumL",
+        "SetCapsL",
+        "DorvelSetup",
+        "DorvelSetupBright",
+        "DorvelSetupType",
+        "SetupInitStr",
+        "Reset",
+        "RawSendReport"}},
   };
   for (const auto& [library, allowed] : entries) {
     for (const std::string& name : exportedNames(kOutput / library)) {
@@ -97,20 +135,22 @@ TEST(Deliverables, LibrariesExportOnlyTheirOwnEntries) {
 
 // The editor loads Varno from its own folder, wherever that is, with no LD_LIBRARY_PATH.
 TEST(Deliverables, VarnoLoadsBesideAProgramCopiedElsewhere) {
-  const fs::path directory = fs::temp_directory_path() / ("velmar-copy-" + std::to_string(getpid()));
+  const fs::path directory =
+      fs::temp_directory_path() / ("velmar-copy-" + std::to_string(getpid()));
   fs::create_directories(directory);
   for (const fs::path& file : deliverables(kOutput)) {
     if (file.extension() == ".so") fs::copy_file(file, directory / file.filename());
   }
   fs::copy_file(fs::path(VELMAR_BINARY_DIR) / "tests/varno_load_probe", directory / "probe");
-  const std::string output = run("env -u LD_LIBRARY_PATH " + quoted(directory / "probe") +
-                                 " && echo loaded");
+  const std::string output =
+      run("env -u LD_LIBRARY_PATH " + quoted(directory / "probe") + " && echo loaded");
   EXPECT_THAT(output, HasSubstr("loaded"));
   fs::remove_all(directory);
 }
 
 TEST(Deliverables, InstalledTreeResolvesItsNeighbours) {
-  const fs::path prefix = fs::temp_directory_path() / ("velmar-install-" + std::to_string(getpid()));
+  const fs::path prefix =
+      fs::temp_directory_path() / ("velmar-install-" + std::to_string(getpid()));
   const std::string installed =
       run("cmake --install " + quoted(VELMAR_BINARY_DIR) + " --prefix " + quoted(prefix));
   fs::path directory;
@@ -120,8 +160,7 @@ TEST(Deliverables, InstalledTreeResolvesItsNeighbours) {
   ASSERT_FALSE(directory.empty()) << installed;
   EXPECT_TRUE(fs::is_symlink(prefix / "bin/lavrix"));
   EXPECT_EQ(fs::canonical(prefix / "bin/lavrix"), fs::canonical(directory / "lavrix"));
-  const std::set<std::string> neighbours{"libvelmar_platform.so", "libdorvel_32.so",
-                                         "libilvar.so"};
+  const std::set<std::string> neighbours{"libvelmar_platform.so", "libdorvel_32.so", "libilvar.so"};
   for (const fs::path& file : deliverables(directory)) {
     std::istringstream lines(run("env -u LD_LIBRARY_PATH ldd " + quoted(file)));
     for (std::string line; std::getline(lines, line);) {

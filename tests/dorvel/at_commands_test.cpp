@@ -46,64 +46,64 @@ const std::int32_t kRows[8] = {0x1F, 0x20 | 0x11, 0, 0, 0, 0, 0, 0x0A};
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, DorvelAtCommands,
-    ::testing::Values(
-        AtCase{"BeepOn", [] { BeepOn(1); }, {0xE0}},
-        AtCase{"BeepOff", [] { BeepOn(0); }, {0xE1}},
-        AtCase{"KeyClick", [] { BeepKeyOn(7); }, {0xE5}},
-        AtCase{"OperatorKey", [] { SetOpKey(1); }, {0xEB}},
-        AtCase{"CardOff", [] { SetCard(0); }, {0xDF}},
-        AtCase{"Cursor", [] { ModoCursor(3); }, {0xDB, 0x0F}},
-        AtCase{"UnknownCursorMode", [] { ModoCursor(4); }, {}},
-        AtCase{"UserCharacter", [] { ProgSpecialChar(2, kRows); },
-               {0xDD, 2, 0x1F, 0x11, 0, 0, 0, 0, 0, 0x0A}},
-        AtCase{"Text", [] { DispStr("Ab"); }, {0xE7, 'A', 'b', 0xE8}},
-        AtCase{"Character", [] { DispCh('x'); }, {0xE7, 'x', 0xE8}},
-        AtCase{"GoToCountsFromOne", [] { GoToXY(1, 1); }, {0xE7, 0x09, 1, 1, 0xE8}},
-        AtCase{"GoToRowThenColumn", [] { GoToXY(5, 2); }, {0xE7, 0x09, 2, 5, 0xE8}},
-        AtCase{"BackSpace", [] { BackSpace(); }, {0xE7, 0x08, 0xE8}},
-        AtCase{"LineFeed", [] { LineFeed(); }, {0xE7, 0x0A, 0xE8}},
-        AtCase{"CarriageReturn", [] { CarRet(); }, {0xE7, 0x0D, 0xE8}},
-        AtCase{"FormFeed", [] { FormFeed(); }, {0xE7, 0x0C, 0xE8}},
-        AtCase{"CapsModeUpperCasesText",
-               [] {
-                 SetCapsL(1);
-                 DispStr("ab1");
-                 DispCh('c');
-               },
-               {0xE7, 'A', 'B', '1', 0xE8, 0xE7, 'C', 0xE8}},
-        AtCase{"DisplayEnabledTwiceEntersOnce",
-               [] {
-                 HabilitaLCD(1);
-                 HabilitaLCD(1);
-               },
-               {0xE7}},
-        AtCase{"CommandsLeaveDisplayModeAroundThem",
-               [] {
-                 HabilitaLCD(1);
-                 BeepOn(1);
-                 ModoCursor(4);
-                 DispStr("a");
-                 SetDisp(0);
-               },
-               {0xE7, 0xE8, 0xE0, 0xE7, 0xE8, 0xE7, 'a', 0xE8}},
-        AtCase{"UsbOnlyCommandsSendNothing",
-               [] {
-                 EXPECT_EQ(LcdClearLine(1), 0);
-                 EXPECT_EQ(LcdSetBright(3), 0);
-                 EXPECT_EQ(LcdBrightMode(), 0);
-                 EXPECT_EQ(LCDInstruction(1), 0);
-                 EXPECT_EQ(KeyboardOnOff(1), 0);
-                 EXPECT_EQ(AutoRepeatOnOff(1), 0);
-                 EXPECT_EQ(ShowFirmCheckSum(1), 0);
-                 EXPECT_EQ(CardTrackOnOff(1, 1), 0);
-                 EXPECT_EQ(DorvelSetup(1, 1, 1, 1, 1, 1, 1, 1, 1, 1), 0);
-                 EXPECT_EQ(DorvelSetupBright(1), 0);
-                 EXPECT_EQ(DorvelSetupType(1), 0);
-                 EXPECT_EQ(SetupInitStr("x"), 0);
-                 const std::uint8_t report[2] = {0, 0x0B};
-                 EXPECT_EQ(RawSendReport(2, report), 0);
-               },
-               {}}),
+    ::testing::Values(AtCase{"BeepOn", [] { BeepOn(1); }, {0xE0}},
+                      AtCase{"BeepOff", [] { BeepOn(0); }, {0xE1}},
+                      AtCase{"KeyClick", [] { BeepKeyOn(7); }, {0xE5}},
+                      AtCase{"OperatorKey", [] { SetOpKey(1); }, {0xEB}},
+                      AtCase{"CardOff", [] { SetCard(0); }, {0xDF}},
+                      AtCase{"Cursor", [] { ModoCursor(3); }, {0xDB, 0x0F}},
+                      AtCase{"UnknownCursorMode", [] { ModoCursor(4); }, {}},
+                      AtCase{"UserCharacter",
+                             [] { ProgSpecialChar(2, kRows); },
+                             {0xDD, 2, 0x1F, 0x11, 0, 0, 0, 0, 0, 0x0A}},
+                      AtCase{"Text", [] { DispStr("Ab"); }, {0xE7, 'A', 'b', 0xE8}},
+                      AtCase{"Character", [] { DispCh('x'); }, {0xE7, 'x', 0xE8}},
+                      AtCase{"GoToCountsFromOne", [] { GoToXY(1, 1); }, {0xE7, 0x09, 1, 1, 0xE8}},
+                      AtCase{"GoToRowThenColumn", [] { GoToXY(5, 2); }, {0xE7, 0x09, 2, 5, 0xE8}},
+                      AtCase{"BackSpace", [] { BackSpace(); }, {0xE7, 0x08, 0xE8}},
+                      AtCase{"LineFeed", [] { LineFeed(); }, {0xE7, 0x0A, 0xE8}},
+                      AtCase{"CarriageReturn", [] { CarRet(); }, {0xE7, 0x0D, 0xE8}},
+                      AtCase{"FormFeed", [] { FormFeed(); }, {0xE7, 0x0C, 0xE8}},
+                      AtCase{"CapsModeUpperCasesText",
+                             [] {
+                               SetCapsL(1);
+                               DispStr("ab1");
+                               DispCh('c');
+                             },
+                             {0xE7, 'A', 'B', '1', 0xE8, 0xE7, 'C', 0xE8}},
+                      AtCase{"DisplayEnabledTwiceEntersOnce",
+                             [] {
+                               HabilitaLCD(1);
+                               HabilitaLCD(1);
+                             },
+                             {0xE7}},
+                      AtCase{"CommandsLeaveDisplayModeAroundThem",
+                             [] {
+                               HabilitaLCD(1);
+                               BeepOn(1);
+                               ModoCursor(4);
+                               DispStr("a");
+                               SetDisp(0);
+                             },
+                             {0xE7, 0xE8, 0xE0, 0xE7, 0xE8, 0xE7, 'a', 0xE8}},
+                      AtCase{"UsbOnlyCommandsSendNothing",
+                             [] {
+                               EXPECT_EQ(LcdClearLine(1), 0);
+                               EXPECT_EQ(LcdSetBright(3), 0);
+                               EXPECT_EQ(LcdBrightMode(), 0);
+                               EXPECT_EQ(LCDInstruction(1), 0);
+                               EXPECT_EQ(KeyboardOnOff(1), 0);
+                               EXPECT_EQ(AutoRepeatOnOff(1), 0);
+                               EXPECT_EQ(ShowFirmCheckSum(1), 0);
+                               EXPECT_EQ(CardTrackOnOff(1, 1), 0);
+                               EXPECT_EQ(DorvelSetup(1, 1, 1, 1, 1, 1, 1, 1, 1, 1), 0);
+                               EXPECT_EQ(DorvelSetupBright(1), 0);
+                               EXPECT_EQ(DorvelSetupType(1), 0);
+                               EXPECT_EQ(SetupInitStr("x"), 0);
+                               const std::uint8_t report[2] = {0, 0x0B};
+                               EXPECT_EQ(RawSendReport(2, report), 0);
+                             },
+                             {}}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(DorvelAtPort, LongTextGoesOutWhole) {

@@ -50,7 +50,8 @@ class DorvelCapture : public ::testing::Test {
     for (int wait = 0; wait < 200 && reports.size() < expected; ++wait) {
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
       reports.clear();
-      for (const auto& report : receivedReports("usb-dorvel")) reports.push_back(meaningful(report));
+      for (const auto& report : receivedReports("usb-dorvel"))
+        reports.push_back(meaningful(report));
     }
     return reports;
   }

@@ -30,7 +30,8 @@ TEST(DorvelOpenClose, ASecondProcessLoadsAndUsesTheLibraryMeanwhile) {
   ASSERT_NE(other, nullptr);
   char line[128];
   int cards = 0;
-  while (std::fgets(line, sizeof line, other)) ++cards;
+  while (std::fgets(line, sizeof line, other))
+    ++cards;
   EXPECT_EQ(pclose(other), 0);
   EXPECT_EQ(cards, 2);
 }

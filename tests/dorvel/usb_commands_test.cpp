@@ -23,7 +23,8 @@ class DorvelUsb : public ::testing::Test {
   // Command, length and data of each report received.
   static std::vector<Bytes> received() {
     std::vector<Bytes> reports;
-    for (const auto& report : receivedReports("usb-dorvel")) reports.push_back(meaningful(report));
+    for (const auto& report : receivedReports("usb-dorvel"))
+      reports.push_back(meaningful(report));
     return reports;
   }
 };
@@ -138,8 +139,8 @@ TEST_F(DorvelUsb, LongTextGoesInPiecesOfTwentyUpTo47) {
   EXPECT_EQ(DispStr(text.c_str()), 1);
   const auto reports = received();
   ASSERT_EQ(reports.size(), 3u);
-  EXPECT_EQ(reports[0], (Bytes{0x19, 20, 'a', 'a', 'a', 'a', 'a', 'a', 'a', 'a', 'a', 'a', 'a', 'a',
-                               'a', 'a', 'a', 'a', 'a', 'a', 'a', 'a'}));
+  EXPECT_EQ(reports[0], (Bytes{0x19, 20,  'a', 'a', 'a', 'a', 'a', 'a', 'a', 'a', 'a',
+                               'a',  'a', 'a', 'a', 'a', 'a', 'a', 'a', 'a', 'a', 'a'}));
   EXPECT_EQ(reports[1][2], 'b');
   EXPECT_EQ(reports[2], (Bytes{0x19, 7, 'c', 'c', 'c', 'c', 'c', 'c', 'c'}));
   EXPECT_EQ(receivedReports("usb-dorvel")[2][3 + 7], 0) << "a 0 byte after the final piece";

@@ -15,10 +15,12 @@ TEST(DorvelConcurrency, ProgrammingWhileOtherThreadsProbeAndWrite) {
   image.fill(0x5A);
   std::thread programmer([&] { EXPECT_EQ(DorvelProgKeyboard(511, image.data()), 1); });
   std::thread prober([] {
-    for (int i = 0; i < 50; ++i) EXPECT_EQ(IsDorvelUsbOn(), 1);
+    for (int i = 0; i < 50; ++i)
+      EXPECT_EQ(IsDorvelUsbOn(), 1);
   });
   std::thread writer([] {
-    for (int i = 0; i < 50; ++i) BackSpace();
+    for (int i = 0; i < 50; ++i)
+      BackSpace();
   });
   programmer.join();
   prober.join();
@@ -45,7 +47,8 @@ TEST(DorvelConcurrency, DiscoveriesFromManyThreadsWhileTheKeyboardComesAndGoes) 
     });
   }
   plugger.join();
-  for (auto& prober : probers) prober.join();
+  for (auto& prober : probers)
+    prober.join();
   SUCCEED();
 }
 
@@ -55,17 +58,21 @@ TEST(DorvelConcurrency, TypingACardWhileOthersFetchAndCommand) {
   SetCard(1);
   SetEcho(1, 0);
   std::thread typist([] {
-    for (int i = 0; i < 20; ++i) VelmarSimType("[1234]56\r");
+    for (int i = 0; i < 20; ++i)
+      VelmarSimType("[1234]56\r");
   });
   std::thread fetcher([] {
     std::uint8_t buffer[400];
-    for (int i = 0; i < 200; ++i) GetMCRBuf(buffer);
+    for (int i = 0; i < 200; ++i)
+      GetMCRBuf(buffer);
   });
   std::thread display([] {
-    for (int i = 0; i < 50; ++i) DispStr("TOTAL");
+    for (int i = 0; i < 50; ++i)
+      DispStr("TOTAL");
   });
   std::thread beeper([] {
-    for (int i = 0; i < 50; ++i) BeepOn(i % 2);
+    for (int i = 0; i < 50; ++i)
+      BeepOn(i % 2);
   });
   typist.join();
   fetcher.join();

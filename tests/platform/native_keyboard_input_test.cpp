@@ -140,7 +140,8 @@ TEST_P(NativeKeyboardInputTest, RemovalDoesNotWaitForACallInFlight) {
   std::unique_lock held(libraryLock);
   std::jthread typing([&] { input_->injectKey('C', 0x2E, 0); });
   EXPECT_TRUE(finishesWithin(5s, [&] {
-    while (!entered) std::this_thread::sleep_for(1ms);
+    while (!entered)
+      std::this_thread::sleep_for(1ms);
   }));
   EXPECT_TRUE(finishesWithin(5s, [&] { hook.reset(); }));
   held.unlock();

@@ -29,7 +29,8 @@ TEST(SimConcurrency, ReportsPortsTypingAndMessagesFromManyThreads) {
   for (int t = 0; t < 2; ++t) {
     threads.emplace_back([&] {
       std::array<std::uint8_t, 64> report{0, 0x18, 1, 'x'};
-      for (int i = 0; i < kRounds; ++i) written += device->write(report) ? 1 : 0;
+      for (int i = 0; i < kRounds; ++i)
+        written += device->write(report) ? 1 : 0;
     });
   }
   threads.emplace_back([&] {
@@ -40,17 +41,20 @@ TEST(SimConcurrency, ReportsPortsTypingAndMessagesFromManyThreads) {
     }
   });
   threads.emplace_back([&] {
-    for (int i = 0; i < 20; ++i) VelmarSimType("[1234]56\r");
+    for (int i = 0; i < 20; ++i)
+      VelmarSimType("[1234]56\r");
   });
   threads.emplace_back([&] {
     for (int i = 0; i < kRounds; ++i) {
-      const int id = windowMessages().addListener([](std::uint32_t, std::uintptr_t, std::intptr_t) {});
+      const int id =
+          windowMessages().addListener([](std::uint32_t, std::uintptr_t, std::intptr_t) {});
       windowMessages().broadcast(0xC000, 1, 0);
       windowMessages().removeListener(id);
       VelmarSimDisplay(nullptr, 0);
     }
   });
-  for (auto& thread : threads) thread.join();
+  for (auto& thread : threads)
+    thread.join();
 
   EXPECT_EQ(written, 2 * kRounds);
   EXPECT_EQ(VelmarSimTraffic("usb-dorvel", nullptr, 0), 2 * kRounds * 64);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <unistd.h>
+#include <array>
 
 #include <filesystem>
 #include <string>
@@ -12,7 +12,8 @@
 namespace velmar::platform {
 namespace {
 
-std::unique_ptr<Service> openDriverService(ServiceManagerAccess access = ServiceManagerAccess::Full) {
+std::unique_ptr<Service> openDriverService(
+    ServiceManagerAccess access = ServiceManagerAccess::Full) {
   auto opened = drivers().openServiceManager(access);
   return opened.manager ? opened.manager->openService(kDriverService) : nullptr;
 }
@@ -47,7 +48,8 @@ TEST(SimDriverService, FaultsOfTheServiceTable) {
   EXPECT_EQ(openDriverService(), nullptr);
   auto opened = drivers().openServiceManager(ServiceManagerAccess::Full);
   ASSERT_NE(opened.manager, nullptr);
-  EXPECT_TRUE(opened.manager->createService(kDriverService, "kbdorvel", "System32\\Drivers\\kbdorvel.sys"));
+  EXPECT_TRUE(
+      opened.manager->createService(kDriverService, "kbdorvel", "System32\\Drivers\\kbdorvel.sys"));
   EXPECT_FALSE(opened.manager->createService(kDriverService, "kbdorvel", "x")) << "exists now";
   EXPECT_NE(openDriverService(), nullptr);
 

@@ -22,8 +22,8 @@ TEST(SimKeyboardInput, TypedTextReachesTheHookWithShiftAroundShiftedCharacters) 
   std::vector<Seen> seen;
   auto hook = keyboard().installHook(
       [&](const KeyEvent& event) {
-        seen.push_back({event.virtualKey, event.down, event.injected,
-                        keyboard().isKeyDown(keys::kShift)});
+        seen.push_back(
+            {event.virtualKey, event.down, event.injected, keyboard().isKeyDown(keys::kShift)});
       },
       {});
   EXPECT_EQ(VelmarSimKeyboardHooks(), 1);
@@ -73,7 +73,9 @@ TEST(SimKeyboardInput, InjectedLockKeyTogglesItsStateAndIsMarked) {
 }
 
 TEST(SimKeyboardInput, TypingStopsAtACharacterNoKeyTypes) {
-  EXPECT_EQ(VelmarSimType("12\x01" "3"), 2);
+  EXPECT_EQ(VelmarSimType("12\x01"
+                          "3"),
+            2);
 }
 
 }  // namespace

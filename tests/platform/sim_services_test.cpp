@@ -162,7 +162,8 @@ TEST(SimServices, LibraryNamesMapToSharedObjects) {
                                                        {"Varno", "libvarno.so"},
                                                        {"VARNO.DLL", "libvarno.so"},
                                                        {"libilvar.so", "libilvar.so"}};
-  for (const auto& [name, file] : cases) EXPECT_EQ(libraryFileName(name), file) << name;
+  for (const auto& [name, file] : cases)
+    EXPECT_EQ(libraryFileName(name), file) << name;
 }
 
 TEST(SimServices, MissingOrHiddenLibrariesDoNotLoad) {

@@ -51,7 +51,8 @@ void program(HidDevice& device, const std::array<std::uint8_t, 512>& image) {
 
 std::array<std::uint8_t, 512> sampleImage() {
   std::array<std::uint8_t, 512> image{};
-  for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+  for (std::size_t i = 0; i < image.size(); ++i)
+    image[i] = static_cast<std::uint8_t>(i * 7 + 3);
   return image;
 }
 
