@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QString>
+#include <QTest>
+#include <memory>
+#include <stdexcept>
+
+#include "core/grava_form.h"
+#include "core/varno_calls.h"
+
+namespace lavrix::testing {
+
+// Counts the calls the window makes into Varno.
+class FakeVarno : public VarnoCalls {
+ public:
+  VarnoCall OpenVarno() override {
+    ++opens;
+    return VarnoCall::Done;
+  }
+  VarnoCall CloseVarno() override {
+    ++closes;
+    return VarnoCall::Done;
+  }
+  int opens = 0;
+  int closes = 0;
+};
+
+// The main window started as the program starts it, with a short splash wait, and shown.
+inline std::unique_ptr<GravaForm> StartedWindow(VarnoCalls& varno,
+                                                QString programDirectory = VELMAR_OUTPUT_DIR) {
+  auto window = std::make_unique<GravaForm>(varno, GravaFormOptions{0, programDirectory});
+  window->Form_Load();
+  window->show();
+  if (!QTest::qWaitForWindowExposed(window.get())) throw std::runtime_error("window not shown");
+  return window;
+}
+
+// A control by its design name; a missing one fails the test.
+template <typename T = QWidget>
+T& Control(const QObject& parent, const QString& name) {
+  T* child = parent.findChild<T*>(name);
+  if (!child) throw std::runtime_error("no control " + name.toStdString());
+  return *child;
+}
+
+inline void Click(const QObject& window, const QString& name) {
+  QTest::mouseClick(&Control<QAbstractButton>(window, name), Qt::LeftButton);
+}
+
+}  // namespace lavrix::testing
