@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "bench/simulated_process.h"
+#include "tests/support/simulated_process.h"
 #include "bench/timing.h"
 #include "dorvel/dorvel_32.h"
 #include "platform/velmar_sim.h"
@@ -25,7 +25,7 @@ double cpuSeconds() {
 }  // namespace
 
 int main(int, char** argv) {
-  velmar::bench::runOnSimulatedPlatform(argv, "none");
+  velmar::testing::runOnSimulatedPlatform(argv, "none");
   using velmar::bench::medianMicroseconds;
   using velmar::bench::report;
 

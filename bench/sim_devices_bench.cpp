@@ -2,13 +2,13 @@
 // and one AT byte exchange through the simulated platform.
 #include <array>
 
-#include "bench/simulated_process.h"
+#include "tests/support/simulated_process.h"
 #include "bench/timing.h"
 #include "platform/platform.h"
 #include "platform/velmar_sim.h"
 
 int main(int, char** argv) {
-  velmar::bench::runOnSimulatedPlatform(argv, "usb-dorvel,at-dorvel");
+  velmar::testing::runOnSimulatedPlatform(argv, "usb-dorvel,at-dorvel");
   using namespace velmar::platform;
 
   auto devices = hidBus().enumerate();

@@ -4,11 +4,11 @@
 #include <cstdint>
 
 #include "bench/library_entry.h"
-#include "bench/simulated_process.h"
+#include "tests/support/simulated_process.h"
 #include "bench/timing.h"
 
 int main(int, char** argv) {
-  velmar::bench::runOnSimulatedPlatform(argv, "at-dorvel");
+  velmar::testing::runOnSimulatedPlatform(argv, "at-dorvel");
   using velmar::bench::libraryEntry;
   using velmar::bench::medianMicroseconds;
   using velmar::bench::report;

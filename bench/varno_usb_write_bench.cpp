@@ -5,12 +5,12 @@
 #include <cstdio>
 
 #include "bench/library_entry.h"
-#include "bench/simulated_process.h"
+#include "tests/support/simulated_process.h"
 #include "bench/timing.h"
 #include "dorvel/dorvel_32.h"
 
 int main(int, char** argv) {
-  velmar::bench::runOnSimulatedPlatform(argv, "usb-dorvel");
+  velmar::testing::runOnSimulatedPlatform(argv, "usb-dorvel");
   using velmar::bench::libraryEntry;
   using velmar::bench::medianMicroseconds;
   using velmar::bench::report;

@@ -2,27 +2,19 @@
 
 #include "dorvel/dorvel_32.h"
 #include "dorvel/library_state.h"
+#include "platform/c_export.h"
 
 namespace velmar::dorvel {
 
-// Runs an export's body; no exception reaches the C caller, and a library whose load was
-// refused does nothing.
+// Runs an export's body; see runExport.
 template <typename Result, typename Body>
 Result guarded(Result fallback, Body body) noexcept {
-  try {
-    if (state().LoadRefused) return fallback;
-    return body();
-  } catch (...) {
-    return fallback;
-  }
+  return platform::runExport(state().LoadRefused, fallback, body);
 }
 
 template <typename Body>
 void guarded(Body body) noexcept {
-  try {
-    if (!state().LoadRefused) body();
-  } catch (...) {
-  }
+  platform::runExport(state().LoadRefused, body);
 }
 
 }  // namespace velmar::dorvel

@@ -1,27 +1,19 @@
 #pragma once
 
+#include "platform/c_export.h"
 #include "varno/varno_state.h"
 
 namespace velmar::varno {
 
-// Runs an export's body; no exception reaches the C caller, and a library whose load was
-// refused does nothing.
+// Runs an export's body; see runExport.
 template <typename Result, typename Body>
 Result guarded(Result fallback, Body body) noexcept {
-  try {
-    if (state().LoadRefused) return fallback;
-    return body();
-  } catch (...) {
-    return fallback;
-  }
+  return platform::runExport(state().LoadRefused, fallback, body);
 }
 
 template <typename Body>
 void guarded(Body body) noexcept {
-  try {
-    if (!state().LoadRefused) body();
-  } catch (...) {
-  }
+  platform::runExport(state().LoadRefused, body);
 }
 
 }  // namespace velmar::varno
