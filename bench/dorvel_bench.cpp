@@ -8,10 +8,10 @@
 #include <string>
 #include <thread>
 
-#include "tests/support/simulated_process.h"
 #include "bench/timing.h"
 #include "dorvel/dorvel_32.h"
 #include "platform/velmar_sim.h"
+#include "tests/support/simulated_process.h"
 
 namespace {
 

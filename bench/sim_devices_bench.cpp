@@ -2,10 +2,10 @@
 // and one AT byte exchange through the simulated platform.
 #include <array>
 
-#include "tests/support/simulated_process.h"
 #include "bench/timing.h"
 #include "platform/platform.h"
 #include "platform/velmar_sim.h"
+#include "tests/support/simulated_process.h"
 
 int main(int, char** argv) {
   velmar::testing::runOnSimulatedPlatform(argv, "usb-dorvel,at-dorvel");

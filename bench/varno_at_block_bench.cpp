@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "bench/library_entry.h"
-#include "tests/support/simulated_process.h"
 #include "bench/timing.h"
+#include "tests/support/simulated_process.h"
 
 int main(int, char** argv) {
   velmar::testing::runOnSimulatedPlatform(argv, "at-dorvel");

@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "bench/library_entry.h"
-#include "tests/support/simulated_process.h"
 #include "bench/timing.h"
 #include "dorvel/dorvel_32.h"
+#include "tests/support/simulated_process.h"
 
 int main(int, char** argv) {
   velmar::testing::runOnSimulatedPlatform(argv, "usb-dorvel");
