@@ -11,11 +11,17 @@ namespace {
 
 class SimKeyboardHook final : public KeyboardHook {
  public:
-  explicit SimKeyboardHook(std::shared_ptr<SimKeyboardInput::Hook> hook) : hook_(std::move(hook)) {}
-  // A call already running on another thread finishes; no new one starts.
-  ~SimKeyboardHook() override { hook_->installed = false; }
+  SimKeyboardHook(SimKeyboardInput& input, std::shared_ptr<SimKeyboardInput::Hook> hook)
+      : input_(input), hook_(std::move(hook)) {}
+  // A call already running on another thread finishes; no new one starts. The procedure goes
+  // now, while the library that installed it is still loaded.
+  ~SimKeyboardHook() override {
+    hook_->installed = false;
+    input_.removeHook(hook_);
+  }
 
  private:
+  SimKeyboardInput& input_;
   std::shared_ptr<SimKeyboardInput::Hook> hook_;
 };
 
@@ -26,9 +32,13 @@ std::unique_ptr<KeyboardHook> SimKeyboardInput::installHook(KeyboardHookProc pro
   auto hook = std::make_shared<Hook>();
   hook->proc = std::move(proc);
   std::lock_guard lock(mutex_);
-  std::erase_if(hooks_, [](const auto& old) { return !old->installed; });
   hooks_.push_back(hook);
-  return std::make_unique<SimKeyboardHook>(std::move(hook));
+  return std::make_unique<SimKeyboardHook>(*this, std::move(hook));
+}
+
+void SimKeyboardInput::removeHook(const std::shared_ptr<Hook>& hook) {
+  std::lock_guard lock(mutex_);
+  std::erase(hooks_, hook);
 }
 
 bool SimKeyboardInput::isKeyDown(std::uint8_t virtualKey) {
@@ -84,8 +94,7 @@ std::size_t SimKeyboardInput::type(std::string_view text) {
 
 int SimKeyboardInput::hookCount() {
   std::lock_guard lock(mutex_);
-  return static_cast<int>(
-      std::ranges::count_if(hooks_, [](const auto& hook) { return hook->installed.load(); }));
+  return static_cast<int>(hooks_.size());
 }
 
 int SimKeyboardInput::lockMask() {

@@ -34,6 +34,7 @@ class SimKeyboardInput final : public KeyboardInput {
     KeyboardHookProc proc;
     std::atomic<bool> installed{true};
   };
+  void removeHook(const std::shared_ptr<Hook>& hook);
 
  private:
   // Delivers one event to the hooks, then lets the key state catch up with it, as a system
