@@ -66,6 +66,20 @@ class TimedVarno : public lavrix::VarnoCalls {
     return call;
   }
   lavrix::VarnoCall CloseVarno() override { return varno_.CloseVarno(); }
+  lavrix::VarnoCall GravaBloco512(std::int32_t page, std::int32_t address, std::int32_t code1,
+                                  std::int32_t code2, std::int32_t code3,
+                                  std::int32_t code4) override {
+    return varno_.GravaBloco512(page, address, code1, code2, code3, code4);
+  }
+  lavrix::VarnoCall GravaBloco256(std::int32_t address, std::int32_t code1, std::int32_t code2,
+                                  std::int32_t code3, std::int32_t code4) override {
+    return varno_.GravaBloco256(address, code1, code2, code3, code4);
+  }
+  lavrix::VarnoCall TerminaGravacao() override { return varno_.TerminaGravacao(); }
+  lavrix::VarnoCall ResultadoGravacao(std::int32_t& reached) override {
+    return varno_.ResultadoGravacao(reached);
+  }
+  lavrix::VarnoCall DelayAdj(std::int16_t delay) override { return varno_.DelayAdj(delay); }
   double openMs = 0;
 
  private:

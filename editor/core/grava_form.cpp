@@ -10,6 +10,7 @@
 #include "core/qt_text.h"
 #include "core/select_model.h"
 #include "core/twips_qt.h"
+#include "import/import_command.h"
 #include "keys/key_fonts.h"
 #include "keys/key_selection.h"
 #include "keys/matrix_editing.h"
@@ -20,7 +21,6 @@ namespace lavrix {
 namespace {
 
 constexpr int kTimerIntervalAfterStart = 500;
-constexpr int kWriteProgressSteps = 12;
 
 }  // namespace
 
@@ -45,12 +45,9 @@ GravaForm::GravaForm(VarnoCalls& varno, GravaFormOptions options)
   lastLine_->setObjectName("ChkULinha");
   lastLine_->setGeometry(ToPixels({9360, 2760, 1695, 195}));
 
-  progress_ = new QProgressBar(client);
-  progress_->setObjectName("ProgressBar1");
+  progress_ = new WriteProgressBar(client);
   progress_->setGeometry(ToPixels({9360, 3000, 1815, 255}));
-  progress_->setRange(0, kWriteProgressSteps);
-  progress_->setValue(0);
-  progress_->setTextVisible(false);
+  writer_.emplace(varno_, *progress_, *this);
 
   write_ = new QPushButton("&Gravar Teclado", client);
   write_->setObjectName("Command1");
@@ -67,6 +64,8 @@ GravaForm::GravaForm(VarnoCalls& varno, GravaFormOptions options)
   timer1_->setTimerType(Qt::PreciseTimer);
 
   ConnectCommands();
+  files_ = new FileCommands(*this, state_, *this, varno_, options_.fileDialogs);
+  new ImportCommand(*this, state_, *this, options_.oldFileDialog);
   adjustSize();
   setFixedSize(size());
 }
@@ -89,6 +88,7 @@ void GravaForm::ConnectCommands() {
             [this, row] { ChooseModelMenuItem(state_, *this, *row); });
   }
   connect(lastLine_, &QCheckBox::clicked, this, [this] { ToggleLastLineOption(state_, *this); });
+  connect(write_, &QPushButton::clicked, this, [this] { writer_->WriteKeyboard(state_); });
   connect(menu_.sair, &QAction::triggered, this, &GravaForm::Sair_Click);
   connect(menu_.ajudaLavrix, &QAction::triggered, this, [] { OpenManual(); });
   connect(menu_.sobre, &QAction::triggered, this, &GravaForm::SobreLX_Click);

@@ -6,16 +6,23 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <memory>
+#include <optional>
 
 #include "core/editor_state.h"
 #include "core/editor_view.h"
+#include "core/file_commands.h"
+#include "core/file_dialogs.h"
 #include "core/form_sobre.h"
 #include "core/main_menu.h"
 #include "core/model_frame.h"
 #include "core/varno_calls.h"
+#include "import/old_file_dialog.h"
 #include "keys/matrix_frame.h"
 #include "keys/page_frame.h"
 #include "keys/pc_key_frame.h"
+#include "write/write_keyboard.h"
+#include "write/write_progress_bar.h"
 
 namespace lavrix {
 
@@ -24,6 +31,10 @@ struct GravaFormOptions {
   int splashMilliseconds = 3000;
   // Where the pictures lie; InitialDirectory starts here too. Empty: the program's directory.
   QString programDirectory;
+  // The open and save dialogs of the layout files. Empty: the dialogs the user sees.
+  std::shared_ptr<FileDialogs> fileDialogs = nullptr;
+  // The open dialog of the old layout files. Empty: the dialog the user sees.
+  std::shared_ptr<OldFileDialog> oldFileDialog = nullptr;
 };
 
 // The main window: it owns the editor state, forwards each click to the editor's commands and
@@ -76,12 +87,14 @@ class GravaForm : public QMainWindow, private EditorView {
   ModelFrame* model_;
   PageFrame* pages_;
   QCheckBox* lastLine_;
-  QProgressBar* progress_;
+  WriteProgressBar* progress_;
   QPushButton* write_;
   PcKeyFrame* keys_;
   MainMenu menu_;
   QTimer* timer1_;
   QPointer<FormSobre> sobre_;
+  FileCommands* files_;
+  std::optional<KeyboardWriter> writer_;  // set up once the progress bar exists
 };
 
 }  // namespace lavrix

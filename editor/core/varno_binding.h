@@ -15,6 +15,13 @@ class VarnoBinding final : public VarnoCalls {
 
   VarnoCall OpenVarno() override;
   VarnoCall CloseVarno() override;
+  VarnoCall GravaBloco512(std::int32_t page, std::int32_t address, std::int32_t code1,
+                          std::int32_t code2, std::int32_t code3, std::int32_t code4) override;
+  VarnoCall GravaBloco256(std::int32_t address, std::int32_t code1, std::int32_t code2,
+                          std::int32_t code3, std::int32_t code4) override;
+  VarnoCall TerminaGravacao() override;
+  VarnoCall ResultadoGravacao(std::int32_t& reached) override;
+  VarnoCall DelayAdj(std::int16_t delay) override;
 
  private:
   template <typename Function, typename... Args>

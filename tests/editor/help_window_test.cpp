@@ -14,6 +14,7 @@
 #include "core/library_message_boxes.h"
 #include "core/manual.h"
 #include "platform/platform.h"
+#include "tests/support/sim_qtest_main.h"
 #include "window_fixture.h"
 
 namespace lavrix::testing {
@@ -138,5 +139,5 @@ class HelpWindowTest : public QObject {
 
 }  // namespace lavrix::testing
 
-QTEST_MAIN(lavrix::testing::HelpWindowTest)
+VELMAR_QTEST_MAIN(lavrix::testing::HelpWindowTest)
 #include "help_window_test.moc"

@@ -6,6 +6,7 @@
 
 #include "keys/key_button.h"
 #include "keys/ui_fonts.h"
+#include "tests/support/sim_qtest_main.h"
 #include "window_fixture.h"
 
 namespace lavrix::testing {
@@ -172,5 +173,5 @@ class KeysWindowTest : public QObject {
 
 }  // namespace lavrix::testing
 
-QTEST_MAIN(lavrix::testing::KeysWindowTest)
+VELMAR_QTEST_MAIN(lavrix::testing::KeysWindowTest)
 #include "keys_window_test.moc"

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "keys/key_button.h"
+#include "tests/support/sim_qtest_main.h"
 #include "window_fixture.h"
 
 namespace lavrix::testing {
@@ -155,5 +156,5 @@ class MenuWindowTest : public QObject {
 
 }  // namespace lavrix::testing
 
-QTEST_MAIN(lavrix::testing::MenuWindowTest)
+VELMAR_QTEST_MAIN(lavrix::testing::MenuWindowTest)
 #include "menu_window_test.moc"

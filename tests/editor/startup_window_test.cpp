@@ -19,6 +19,7 @@
 #include "keys/key_button.h"
 #include "keys/pc_key_table.h"
 #include "keys/ui_fonts.h"
+#include "tests/support/sim_qtest_main.h"
 #include "window_fixture.h"
 
 namespace lavrix::testing {
@@ -55,7 +56,8 @@ class StartupWindowTest : public QObject {
     QCOMPARE(Control<QLabel>(*window, "Label1").text(), "DORVEL Dis AT/USB (4 códigos)");
     QVERIFY(!Control<QLabel>(*window, "Image1").pixmap().isNull());
     QCOMPARE(Control<QProgressBar>(*window, "ProgressBar1").value(), 0);
-    QCOMPARE(Control<QProgressBar>(*window, "ProgressBar1").maximum(), 12);
+    // 0 to 12 in hundredths.
+    QCOMPARE(Control<QProgressBar>(*window, "ProgressBar1").maximum(), 1200);
 
     int shown = 0;
     for (auto* button : Control(*window, "Frame1").findChildren<KeyButton*>()) {
@@ -220,5 +222,5 @@ class StartupWindowTest : public QObject {
 
 }  // namespace lavrix::testing
 
-QTEST_MAIN(lavrix::testing::StartupWindowTest)
+VELMAR_QTEST_MAIN(lavrix::testing::StartupWindowTest)
 #include "startup_window_test.moc"

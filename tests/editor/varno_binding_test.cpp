@@ -66,5 +66,13 @@ TEST(VarnoBinding, CallsTheEntriesTheLibraryHasAndClosesTwiceWithoutHarm) {
   EXPECT_EQ(varno.CloseVarno(), expected("CloseVarno"));
 }
 
+TEST(VarnoBinding, DelayAdjIsMissingFromVarnoAndTheCallDoesNothing) {
+  VarnoBinding varno(BesideTheDeliverables());
+  EXPECT_EQ(varno.DelayAdj(1024), VarnoCall::EntryMissing);
+  EXPECT_EQ(varno.DelayAdj(-32768), VarnoCall::EntryMissing);
+  EXPECT_EQ(varno.OpenVarno(), VarnoCall::Done);
+  EXPECT_EQ(varno.CloseVarno(), VarnoCall::Done);
+}
+
 }  // namespace
 }  // namespace lavrix

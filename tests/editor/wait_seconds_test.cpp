@@ -4,6 +4,7 @@
 #include "core/wait_seconds.h"
 #include "platform/platform.h"
 #include "platform/velmar_sim.h"
+#include "tests/support/sim_qtest_main.h"
 
 namespace lavrix::testing {
 
@@ -42,5 +43,5 @@ class WaitSecondsTest : public QObject {
 
 }  // namespace lavrix::testing
 
-QTEST_MAIN(lavrix::testing::WaitSecondsTest)
+VELMAR_QTEST_MAIN(lavrix::testing::WaitSecondsTest)
 #include "wait_seconds_test.moc"

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 #include "core/grava_form.h"
 #include "core/varno_calls.h"
@@ -22,8 +23,33 @@ class FakeVarno : public VarnoCalls {
     ++closes;
     return VarnoCall::Done;
   }
+  VarnoCall GravaBloco512(std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
+                          std::int32_t) override {
+    ++blocks;
+    return VarnoCall::Done;
+  }
+  VarnoCall GravaBloco256(std::int32_t, std::int32_t, std::int32_t, std::int32_t,
+                          std::int32_t) override {
+    ++blocks;
+    return VarnoCall::Done;
+  }
+  VarnoCall TerminaGravacao() override {
+    ++writeEnds;
+    return VarnoCall::Done;
+  }
+  VarnoCall ResultadoGravacao(std::int32_t& reached) override {
+    reached = 1;
+    return VarnoCall::Done;
+  }
+  VarnoCall DelayAdj(std::int16_t delay) override {
+    delays.push_back(delay);
+    return VarnoCall::EntryMissing;
+  }
   int opens = 0;
   int closes = 0;
+  int blocks = 0;
+  int writeEnds = 0;
+  std::vector<std::int16_t> delays;
 };
 
 // The main window started as the program starts it, with a short splash wait, and shown.
