@@ -47,7 +47,7 @@ class DorvelCapture : public ::testing::Test {
   // The echo worker shows characters a moment later: wait for the reports it sends.
   static std::vector<std::vector<std::uint8_t>> echoed(std::size_t expected) {
     std::vector<std::vector<std::uint8_t>> reports;
-    for (int wait = 0; wait < 200 && reports.size() < expected; ++wait) {
+    for (int wait = 0; wait < 1000 && reports.size() < expected; ++wait) {
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
       reports.clear();
       for (const auto& report : receivedReports("usb-dorvel"))
