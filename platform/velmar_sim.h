@@ -12,7 +12,14 @@
  *   display.txt          the two lines of the display that changed last;
  *   state-<device>.txt   the keyboard's settings, one "name=value" a line;
  *   traffic.log          one line per USB report or AT byte a keyboard received;
- *   messages.log         one line per message box: caption, then text.
+ *   messages.log         one line per message box: caption, then text;
+ *   plug.txt             written by other processes: "attach <device>" or "detach <device>" a
+ *                        line, so keyboards are plugged into a running program from outside.
+ * Each complete line of plug.txt is carried out once, in order, when the HID bus is next listed
+ * (that is when a program looks for keyboards), AT ones too; a line without its '\n' yet waits
+ * for it, and an unknown command or device is skipped. Lines already there when the process
+ * starts are carried out as well: they stand for plugging done before the program ran. A file
+ * written anew, shorter than what was read, is read again from its start.
  *
  * Device names: "usb-dorvel" (vendor 0x1753, product 0x0101), "usb-ilvar" (vendor 0x1753,
  * product 0x0301) and "at-dorvel" (behind the keyboard controller at ports 0x60/0x64). A USB

@@ -1,6 +1,7 @@
 #include "platform/sim/sim_devices.h"
 
 #include <algorithm>
+#include <sstream>
 #include <stdexcept>
 
 namespace velmar::platform::sim {
@@ -82,6 +83,7 @@ bool SimDevices::detach(std::string_view name) {
 }
 
 std::vector<HidDeviceInfo> SimDevices::enumerate() {
+  applyPlugLines();
   std::lock_guard lock(mutex_);
   if (failingEnumerations_ > 0) {
     --failingEnumerations_;
@@ -224,6 +226,22 @@ bool SimDevices::setControllerBusy(int reads) {
   std::lock_guard lock(mutex_);
   controller_.setBusy(reads);
   return true;
+}
+
+// Takes mutex_ through attach and detach, so it runs before enumerate holds it.
+void SimDevices::applyPlugLines() {
+  std::lock_guard lock(plugMutex_);
+  for (const std::string& line : files_.takePlugLines()) {
+    std::istringstream words(line);
+    std::string command;
+    std::string device;
+    words >> command >> device;
+    if (command == "attach") {
+      attach(device);
+    } else if (command == "detach") {
+      detach(device);
+    }
+  }
 }
 
 SimDevices::Slot* SimDevices::find(std::string_view name) {

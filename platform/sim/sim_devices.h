@@ -30,7 +30,8 @@ class SimDevices {
   bool attach(std::string_view name);
   bool detach(std::string_view name);
 
-  // HID bus side. Paths are "sim:<device name>".
+  // HID bus side. Paths are "sim:<device name>". A listing first carries out the plug lines
+  // appended to plug.txt since the last one.
   std::vector<HidDeviceInfo> enumerate();
   std::unique_ptr<HidDevice> open(const std::string& path);
 
@@ -69,6 +70,7 @@ class SimDevices {
                    std::span<const std::uint8_t> report);
   void keyboardPort(std::uint8_t byte, std::vector<std::uint8_t>& answers);
 
+  void applyPlugLines();
   Slot* find(std::string_view name);
   Slot* atSlot();
   bool present(const Slot& slot) const;
@@ -77,6 +79,7 @@ class SimDevices {
   static const velmar::sim::CharacterDisplay* displayOf(const Slot& slot);
 
   SimFiles& files_;
+  std::mutex plugMutex_;  // one listing at a time takes and applies plug lines, so they keep order
   std::mutex mutex_;
   std::list<Slot> slots_;  // in the order plugged in
   std::uint64_t nextGeneration_ = 1;

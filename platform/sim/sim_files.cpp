@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <iterator>
+#include <sstream>
 
 namespace velmar::platform::sim {
 
@@ -48,6 +49,27 @@ void SimFiles::appendTraffic(std::string_view device, std::span<const std::uint8
 void SimFiles::appendMessage(std::string_view caption, std::string_view text) {
   if (!enabled()) return;
   appendLine(messages_, "messages.log", std::string(caption) + ": " + std::string(text));
+}
+
+std::vector<std::string> SimFiles::takePlugLines() {
+  if (!enabled()) return {};
+  std::lock_guard lock(mutex_);
+  std::ifstream file(directory_ / "plug.txt", std::ios::binary | std::ios::ate);
+  if (!file) return {};
+  const std::streamoff size = file.tellg();
+  // A file shorter than what was taken was written anew: its commands start at its beginning.
+  if (size < plugOffset_) plugOffset_ = 0;
+  file.seekg(plugOffset_);
+  std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const std::size_t end = text.rfind('\n');
+  if (end == std::string::npos) return {};
+  text.resize(end + 1);
+  plugOffset_ += static_cast<std::streamoff>(text.size());
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);)
+    lines.push_back(std::move(line));
+  return lines;
 }
 
 void SimFiles::replace(const std::string& name, std::string_view content) {

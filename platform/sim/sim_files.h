@@ -9,11 +9,12 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmar::platform::sim {
 
-// What the virtual keyboards keep in VELMAR_SIM_DIR for a person to look at. Without that
-// directory every call does nothing.
+// What the virtual keyboards keep in VELMAR_SIM_DIR for a person to look at, and the plug
+// commands other processes leave there. Without that directory every call does nothing.
 class SimFiles {
  public:
   using Eeprom = std::array<std::uint8_t, 512>;
@@ -31,6 +32,10 @@ class SimFiles {
   void appendTraffic(std::string_view device, std::span<const std::uint8_t> bytes);
   void appendMessage(std::string_view caption, std::string_view text);
 
+  // The complete lines appended to plug.txt since the last call, oldest first; a last line
+  // without its '\n' waits for it.
+  std::vector<std::string> takePlugLines();
+
  private:
   // Replaces a file whole, so a reader never sees half of it.
   void replace(const std::string& name, std::string_view content);
@@ -40,6 +45,7 @@ class SimFiles {
   std::mutex mutex_;
   std::ofstream traffic_;
   std::ofstream messages_;
+  std::streamoff plugOffset_ = 0;  // plug.txt up to here has been taken
 };
 
 }  // namespace velmar::platform::sim
