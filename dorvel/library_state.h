@@ -8,6 +8,7 @@
 #include <mutex>
 #include <thread>
 
+#include "dorvel/usb_ids.h"
 #include "platform/driver_host.h"
 #include "platform/hid_bus.h"
 #include "platform/keyboard_input.h"
@@ -16,7 +17,6 @@
 namespace velmar::dorvel {
 
 inline constexpr std::uint8_t kUsbOn = 'U';
-inline constexpr std::size_t kIdEntries = 10;
 inline constexpr std::size_t kEchoRingSize = 1024;
 
 // The queue of typed characters the echo worker shows on the display. It holds at most 1023.

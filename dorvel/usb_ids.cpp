@@ -54,4 +54,16 @@ void ReadUsbIds(std::array<std::int32_t, kIdEntries>& vendorIds,
   ParseIdList(value("Prod"), productIds);
 }
 
+std::optional<std::size_t> MatchingIdEntry(const std::array<std::int32_t, kIdEntries>& vendorIds,
+                                           const std::array<std::int32_t, kIdEntries>& productIds,
+                                           platform::HidAttributes attributes) {
+  for (std::size_t i = 0; i < kIdEntries; ++i) {
+    if (vendorIds[i] != 0 && vendorIds[i] == attributes.vendorId && productIds[i] != 0 &&
+        productIds[i] == attributes.productId) {
+      return i;
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace velmar::dorvel

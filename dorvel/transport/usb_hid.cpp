@@ -135,17 +135,15 @@ int FindHidDevice(int entries, const std::array<std::int32_t, kIdEntries>& vendo
         step = 10;
         attributes = device->attributes();
         step = 12;
-        for (int i = 0; i < entries && i < static_cast<int>(kIdEntries); ++i) {
-          if (vendorIds[i] != 0 && vendorIds[i] == attributes.vendorId && productIds[i] != 0 &&
-              productIds[i] == attributes.productId) {
-            step = 131;
-            caps = device->outputReportLength();
-            step = 135;
-            setHandle(std::move(device));
-            step = 136;
-            DebugLog("Achei VID e PID!!!!\n");
-            return i;
-          }
+        const auto entry = MatchingIdEntry(vendorIds, productIds, attributes);
+        if (entry && static_cast<int>(*entry) < entries) {
+          step = 131;
+          caps = device->outputReportLength();
+          step = 135;
+          setHandle(std::move(device));
+          step = 136;
+          DebugLog("Achei VID e PID!!!!\n");
+          return static_cast<int>(*entry);
         }
         step = 14;
       }

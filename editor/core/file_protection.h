@@ -1,11 +1,17 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/editor_state.h"
 
 namespace lavrix {
+
+// The options dialog's captions of the levels, in the order of their numbers.
+inline constexpr std::array<std::string_view, 3> kProtectionCaptions{"Livre", "Examinar e Gravar",
+                                                                     "Só Gravação"};
 
 // How much of the main window a user gets for the layout loaded.
 enum class ProtectionView {

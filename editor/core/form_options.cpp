@@ -56,9 +56,8 @@ FormOptions::FormOptions(EditorState& state, VarnoCalls& varno, QWidget* parent)
   auto* protection = new QGroupBox("Proteção do arquivo");
   protection->setObjectName("Frame2");
   auto* options = new QVBoxLayout(protection);
-  const QString captions[] = {"Livre", "Examinar e Gravar", "Só Gravação"};
-  for (int level = 0; level < 3; ++level) {
-    auto* option = new QRadioButton(captions[level]);
+  for (int level = 0; level < static_cast<int>(kProtectionCaptions.size()); ++level) {
+    auto* option = new QRadioButton(ToQString(kProtectionCaptions[level]));
     option->setObjectName(QString("Option%1").arg(level + 1));
     levels_.addButton(option, level);
     options->addWidget(option);

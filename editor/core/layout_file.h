@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,6 +22,9 @@ struct LayoutFile {
   std::int16_t model = 0;
   bool operator==(const LayoutFile&) const = default;
 };
+
+// Far above the largest layout (every count at its maximum); anything bigger is no layout.
+inline constexpr std::size_t kLargestLayoutFileSize = 16 * 1024 * 1024;
 
 // The file's text: one decimal number a line, each line ended by CR LF.
 std::string WriteLayoutFile(const LayoutFile& file);

@@ -8,9 +8,6 @@
 namespace lavrix {
 namespace {
 
-// Far above the largest layout (every count at its maximum); anything bigger is no layout.
-constexpr qint64 kLargestLayoutFile = 16 * 1024 * 1024;
-
 QString ReadFailure(const QString& path, const QString& reason) {
   return QString("Não foi possível ler o arquivo\n%1\n\n%2\n\nO layout atual foi mantido.")
       .arg(path, reason);
@@ -21,7 +18,7 @@ QString ReadFailure(const QString& path, const QString& reason) {
 std::variant<LayoutFile, QString> ReadLayoutFileAt(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return ReadFailure(path, file.errorString());
-  if (file.size() > kLargestLayoutFile) {
+  if (file.size() > static_cast<qint64>(kLargestLayoutFileSize)) {
     return ReadFailure(path, "O arquivo é grande demais para ser um layout.");
   }
   const QByteArray bytes = file.readAll();

@@ -56,15 +56,16 @@ int LayoutPositionOfButton(int button, bool lastLineOption) {
   return lastLineOption && button <= kShownColumns ? button + kLastLineOffset : button;
 }
 
+MatrixCell MatrixCellOfButton(int button) {
+  // Under columns 9 to 12.
+  if (InSeventhRow(button)) return {kGridRows, button - kFirstSeventhRowButton + 8};
+  return {(button - 1) / kColumns, (button - 1) % kColumns};
+}
+
 TwipsRect PositionButtonRect(int button) {
-  if (InSeventhRow(button)) {
-    // Under columns 9 to 12.
-    const int column = button - kFirstSeventhRowButton + 8;
-    return {kFirstLeft + kPitch * column, kSeventhRowTop, kButtonSize, kButtonSize};
-  }
-  const int row = (button - 1) / kColumns;
-  const int column = (button - 1) % kColumns;
-  return {kFirstLeft + kPitch * column, kFirstTop + kPitch * row, kButtonSize, kButtonSize};
+  const MatrixCell cell = MatrixCellOfButton(button);
+  const int top = cell.row == kGridRows ? kSeventhRowTop : kFirstTop + kPitch * cell.row;
+  return {kFirstLeft + kPitch * cell.column, top, kButtonSize, kButtonSize};
 }
 
 bool LastLineOptionOn(const EditorState& state, const EditorView& view) {

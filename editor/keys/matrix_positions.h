@@ -21,6 +21,17 @@ std::optional<int> ButtonOfPosition(int position);
 // The layout position a click on button n edits.
 int LayoutPositionOfButton(int button, bool lastLineOption);
 
+inline constexpr int kMatrixRows = 7;
+inline constexpr int kMatrixColumns = 15;
+
+// Row (0-6) and column (0-14) of button n in the matrix; the seventh row sits under columns
+// 9 to 12.
+struct MatrixCell {
+  int row;
+  int column;
+};
+MatrixCell MatrixCellOfButton(int button);
+
 // Where `Option`n lies in the matrix frame.
 TwipsRect PositionButtonRect(int button);
 

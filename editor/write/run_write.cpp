@@ -21,11 +21,14 @@ WriteMessage MissingMessage(VarnoCall call, std::string_view entry) {
           true};
 }
 
-WriteMessage ResultMessage(VarnoCalls& varno) {
+WriteOutcome AskResult(VarnoCalls& varno) {
   std::int32_t reached = 0;
-  if (varno.ResultadoGravacao(reached) == VarnoCall::Done && reached == 0) {
-    return {std::string(kNoKeyboard), true};
-  }
+  if (varno.ResultadoGravacao(reached) != VarnoCall::Done) return WriteOutcome::Unconfirmed;
+  return reached == 0 ? WriteOutcome::NotReached : WriteOutcome::Reached;
+}
+
+WriteMessage ResultMessage(WriteOutcome outcome) {
+  if (outcome == WriteOutcome::NotReached) return {std::string(kNoKeyboard), true};
   return {std::string(kWriteDone), false};
 }
 
@@ -33,6 +36,7 @@ struct StepRunner {
   const CellCodes& codes;
   VarnoCalls& varno;
   WriteSurface& surface;
+  WriteOutcome& outcome;
 
   std::int32_t Code(const BlockCodes& block, std::size_t i) const {
     return block[i].Resolve(codes);
@@ -61,7 +65,8 @@ struct StepRunner {
             return {varno.TerminaGravacao(), "TerminaGravacao"};
           } else {
             static_assert(std::is_same_v<Step, ShowResult>);
-            surface.ShowMessage(ResultMessage(varno));
+            outcome = AskResult(varno);
+            surface.ShowMessage(ResultMessage(outcome));
           }
           return {VarnoCall::Done, {}};
         },
@@ -71,16 +76,18 @@ struct StepRunner {
 
 }  // namespace
 
-void RunWrite(const WritePlan& plan, const CellCodes& codes, VarnoCalls& varno,
-              WriteSurface& surface) {
-  const StepRunner run{codes, varno, surface};
+WriteOutcome RunWrite(const WritePlan& plan, const CellCodes& codes, VarnoCalls& varno,
+                      WriteSurface& surface) {
+  WriteOutcome outcome = WriteOutcome::Unconfirmed;
+  const StepRunner run{codes, varno, surface, outcome};
   for (const WriteStep& step : plan) {
     if (const auto [call, entry] = run(step); call != VarnoCall::Done) {
       surface.SetProgress(0);
       surface.ShowMessage(MissingMessage(call, entry));
-      return;
+      return WriteOutcome::Stopped;
     }
   }
+  return outcome;
 }
 
 }  // namespace lavrix

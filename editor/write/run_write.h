@@ -26,12 +26,20 @@ class WriteSurface {
   virtual void ShowMessage(const WriteMessage& message) = 0;
 };
 
+// How a write ended, as far as the libraries can tell.
+enum class WriteOutcome {
+  Reached,      // ResultadoGravacao: the keyboard received the layout
+  NotReached,   // ResultadoGravacao: no keyboard answered
+  Unconfirmed,  // every call went out, but Varno cannot say whether a keyboard got them
+  Stopped,      // a block or end call found no library or no entry
+};
+
 // Runs the plan's steps in order. Each block takes its codes from `codes` as it goes out.
 // A block or end call that finds no library or no entry stops the write: the progress bar
 // goes back to 0 and the message says what is missing. The closing message asks
 // ResultadoGravacao whether a keyboard received the layout; without that entry it reports
-// success as it always did.
-void RunWrite(const WritePlan& plan, const CellCodes& codes, VarnoCalls& varno,
-              WriteSurface& surface);
+// success as it always did. The outcome is that of the plan's last closing message.
+WriteOutcome RunWrite(const WritePlan& plan, const CellCodes& codes, VarnoCalls& varno,
+                      WriteSurface& surface);
 
 }  // namespace lavrix

@@ -100,17 +100,19 @@ TEST(RunWrite, TheMessageSaysWhetherAKeyboardReceivedTheLayout) {
     VarnoCall resultCall;
     std::int32_t reached;
     WriteMessage message;
+    WriteOutcome outcome;
   };
-  for (const Case& c : {Case{"reached", VarnoCall::Done, 1, kDone},
-                        Case{"no keyboard", VarnoCall::Done, 0, kNoKeyboard},
-                        // A Varno without the entry: no way to know, as before.
-                        Case{"no entry", VarnoCall::EntryMissing, 0, kDone}}) {
+  for (const Case& c :
+       {Case{"reached", VarnoCall::Done, 1, kDone, WriteOutcome::Reached},
+        Case{"no keyboard", VarnoCall::Done, 0, kNoKeyboard, WriteOutcome::NotReached},
+        // A Varno without the entry: no way to know, as before.
+        Case{"no entry", VarnoCall::EntryMissing, 0, kDone, WriteOutcome::Unconfirmed}}) {
     SCOPED_TRACE(c.name);
     RecordingVarno varno;
     varno.result = c.reached;
     varno.answers["ResultadoGravacao"] = c.resultCall;
     RecordingSurface surface;
-    RunWrite(PlanWrite(14, CellCodes{}), CellCodes{}, varno, surface);
+    EXPECT_EQ(RunWrite(PlanWrite(14, CellCodes{}), CellCodes{}, varno, surface), c.outcome);
     EXPECT_THAT(surface.messages, ElementsAre(c.message));
     // Models 14 and 17 clear the bar after the message.
     EXPECT_EQ(surface.progress.end()[-2], 12);
@@ -152,7 +154,8 @@ TEST(RunWrite, AMissingLibraryOrEntryStopsTheWriteAndSaysWhatIsMissing) {
     RecordingVarno varno;
     varno.answers[c.entry] = c.call;
     RecordingSurface surface;
-    RunWrite(PlanWrite(c.model, CellCodes{}), CellCodes{}, varno, surface);
+    EXPECT_EQ(RunWrite(PlanWrite(c.model, CellCodes{}), CellCodes{}, varno, surface),
+              WriteOutcome::Stopped);
     EXPECT_THAT(surface.messages, ElementsAre(WriteMessage{c.text, true}));
     EXPECT_EQ(surface.progress.back(), 0);
     // Nothing goes on after the first call that could not be made: no pause is waited out.
