@@ -35,7 +35,8 @@ std::vector<fs::path> deliverables(const fs::path& directory) {
   std::vector<fs::path> files;
   for (const auto& entry : fs::directory_iterator(directory)) {
     const std::string name = entry.path().filename();
-    if (name == "lavrix" || (name.starts_with("lib") && name.ends_with(".so"))) {
+    if (name == "lavrix" || name == "lavrix-cli" ||
+        (name.starts_with("lib") && name.ends_with(".so"))) {
       files.push_back(entry.path());
     }
   }
@@ -59,11 +60,18 @@ TEST(Deliverables, AllAreBuiltAndFindTheirNeighboursThroughOrigin) {
   for (const fs::path& file : files)
     names.insert(file.filename());
   EXPECT_EQ(names,
-            (std::set<std::string>{"lavrix", "libdorvel_32.so", "libilvar.so", "libinpout32.so",
-                                   "libvarno.so", "libvelmar_platform.so"}));
+            (std::set<std::string>{"lavrix", "lavrix-cli", "libdorvel_32.so", "libilvar.so",
+                                   "libinpout32.so", "libvarno.so", "libvelmar_platform.so"}));
   for (const fs::path& file : files) {
     EXPECT_THAT(run("readelf -d " + quoted(file)), HasSubstr("[$ORIGIN]")) << file;
   }
+}
+
+// The command-line tool runs the editor's logic where no display library is installed.
+TEST(Deliverables, TheCommandLineToolNeedsNothingOfQt) {
+  const std::string dynamic = run("readelf -d " + quoted(kOutput / "lavrix-cli"));
+  EXPECT_THAT(dynamic, HasSubstr("Shared library: [libvelmar_platform.so]"));
+  EXPECT_THAT(dynamic, Not(HasSubstr("Qt")));
 }
 
 TEST(Deliverables, VarnoIsBoundToBothDeviceLibrariesAtLoadTime) {
@@ -160,6 +168,7 @@ TEST(Deliverables, InstalledTreeResolvesItsNeighbours) {
   ASSERT_FALSE(directory.empty()) << installed;
   EXPECT_TRUE(fs::is_symlink(prefix / "bin/lavrix"));
   EXPECT_EQ(fs::canonical(prefix / "bin/lavrix"), fs::canonical(directory / "lavrix"));
+  EXPECT_EQ(fs::canonical(prefix / "bin/lavrix-cli"), fs::canonical(directory / "lavrix-cli"));
   const std::set<std::string> neighbours{"libvelmar_platform.so", "libdorvel_32.so", "libilvar.so"};
   for (const fs::path& file : deliverables(directory)) {
     std::istringstream lines(run("env -u LD_LIBRARY_PATH ldd " + quoted(file)));
