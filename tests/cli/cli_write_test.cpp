@@ -23,14 +23,14 @@ class CliWrite : public ::testing::Test {
   std::filesystem::path simDirectory() const { return directory.path() / "sim"; }
 
   // A layout of `model` whose every cell holds a code of its own.
-  void PutLayout(std::int16_t model) const {
+  void PutLayout(std::int16_t model, const std::string& name = "loja.vly") const {
     LayoutFile file;
     file.password = "Velmar";
     file.reminder = "Epshn";
     file.model = model;
     for (std::size_t cell = 0; cell < file.codes.size(); ++cell)
       file.codes[cell] = static_cast<std::int16_t>((cell * 13 + 7) % 256);
-    directory.write("loja.vly", WriteLayoutFile(file));
+    directory.write(name, WriteLayoutFile(file));
   }
 
   std::string Image() const {
@@ -91,13 +91,14 @@ INSTANTIATE_TEST_SUITE_P(Models, CliWriteModel,
                          });
 
 TEST_F(CliWrite, WithoutAKeyboardTheWriteFailsAndSaysSo) {
-  PutLayout(0);
-  const CliRun run = RunCli({"write", "loja.vly", "--log", "gravacoes.csv"}, directory.path(),
-                            "none", simDirectory());
+  PutLayout(0, "loja, filial.vly");
+  const CliRun run = RunCli({"write", "loja, filial.vly", "--log", "gravacoes.csv"},
+                            directory.path(), "none", simDirectory());
   EXPECT_EQ(run.status, 1);
   EXPECT_THAT(run.err, HasSubstr("nenhum teclado respondeu"));
   EXPECT_THAT(run.out, ::testing::Not(HasSubstr("sucesso")));
   ASSERT_EQ(LogLines().size(), 1u);
+  EXPECT_THAT(LogLines()[0], HasSubstr(",0,\"loja, filial.vly\","));
   EXPECT_THAT(LogLines()[0], EndsWith(",nenhum teclado respondeu"));
 }
 
