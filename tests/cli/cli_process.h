@@ -22,7 +22,8 @@ class CliProcess {
  public:
   // `devices` are the keyboards plugged in at start; `simDirectory` keeps their files.
   CliProcess(std::vector<std::string> arguments, const std::filesystem::path& workDirectory,
-             const std::string& devices = "none", const std::filesystem::path& simDirectory = {})
+             const std::string& devices = "none", const std::filesystem::path& simDirectory = {},
+             const std::string& program = VELMAR_OUTPUT_DIR "/lavrix-cli")
       : out_(workDirectory / "stdout.txt"), err_(workDirectory / "stderr.txt") {
     pid_ = fork();
     if (pid_ < 0) throw std::runtime_error("fork failed");
@@ -38,7 +39,6 @@ class CliProcess {
         !freopen(err_.c_str(), "w", stderr)) {
       _exit(127);
     }
-    const std::string program = VELMAR_OUTPUT_DIR "/lavrix-cli";
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (std::string& argument : arguments)
       argv.push_back(argument.data());

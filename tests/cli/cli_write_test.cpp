@@ -102,6 +102,20 @@ TEST_F(CliWrite, WithoutAKeyboardTheWriteFailsAndSaysSo) {
   EXPECT_THAT(LogLines()[0], EndsWith(",nenhum teclado respondeu"));
 }
 
+TEST_F(CliWrite, WithoutVarnoBesideItTheWriteFailsAndSaysSo) {
+  PutLayout(0);
+  const std::filesystem::path alone = directory.path() / "sem-varno";
+  std::filesystem::create_directory(alone);
+  for (const char* file : {"lavrix-cli", "libvelmar_platform.so"})
+    std::filesystem::copy_file(std::filesystem::path(VELMAR_OUTPUT_DIR) / file, alone / file);
+  CliProcess process({"write", "loja.vly", "--log", "gravacoes.csv"}, directory.path(),
+                     "usb-dorvel", simDirectory(), alone / "lavrix-cli");
+  EXPECT_EQ(process.Wait(), 1);
+  EXPECT_THAT(process.Err(), HasSubstr("Biblioteca Varno não encontrada."));
+  ASSERT_EQ(LogLines().size(), 1u);
+  EXPECT_THAT(LogLines()[0], EndsWith(",não efetuado"));
+}
+
 TEST_F(CliWrite, AModelWithoutAWriteProcedureIsRefused) {
   PutLayout(12);
   const CliRun run = RunCli({"write", "loja.vly"}, directory.path(), "usb-dorvel", simDirectory());
