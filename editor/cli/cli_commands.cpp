@@ -7,7 +7,6 @@
 #include "cli/layout_diff.h"
 #include "cli/layout_view.h"
 #include "cli/old_layout_import.h"
-#include "write/write_plan.h"
 
 namespace lavrix::cli {
 namespace {
@@ -56,8 +55,11 @@ Outcome<UsbImage> AsImage(const Compared& compared) {
 }  // namespace
 
 Outcome<UsbImage> ImageOfLayout(const LayoutFile& layout) {
-  if (auto image = UsbImageOfPlan(PlanWrite(layout.model, layout.codes), layout.codes))
-    return *image;
+  return ImageOfLayout(layout, PlanWrite(layout.model, layout.codes));
+}
+
+Outcome<UsbImage> ImageOfLayout(const LayoutFile& layout, const WritePlan& plan) {
+  if (auto image = UsbImageOfPlan(plan, layout.codes)) return *image;
   return Failure{"O modelo " + ModelText(layout.model) + " não tem procedimento de gravação."};
 }
 

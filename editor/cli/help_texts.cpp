@@ -1,5 +1,7 @@
 #include "cli/help_texts.h"
 
+#include <cstdio>
+
 #include "import/old_layout.h"
 
 namespace lavrix::cli {
@@ -73,13 +75,11 @@ std::string ImportHelp() {
       "texto do botão da importação:\n"
       "\n"
       "  Tipo  Tamanho  Modelo  Botão\n";
+  char numbers[40];
   for (const OldLayoutButton& button : OldLayoutButtons()) {
-    const std::string kind = std::to_string(button.kind);
-    const std::string length = std::to_string(button.fileLength);
-    const std::string model = std::to_string(button.model);
-    text += "  " + std::string(4 - kind.size(), ' ') + kind + "  " +
-            std::string(7 - length.size(), ' ') + length + "  " +
-            std::string(6 - model.size(), ' ') + model + "  " + std::string(button.caption) + "\n";
+    std::snprintf(numbers, sizeof numbers, "  %4d  %7zu  %6d  ", button.kind, button.fileLength,
+                  button.model);
+    text += numbers + std::string(button.caption) + "\n";
   }
   return text;
 }

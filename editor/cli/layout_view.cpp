@@ -1,6 +1,7 @@
 #include "cli/layout_view.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <set>
 #include <vector>
 
@@ -21,8 +22,9 @@ struct MatrixRow {
   std::vector<int> positions;
 };
 
+// Without a catalogue row the window keeps every button it has.
 bool Shown(const ModelRow* row, int button, bool lastLine) {
-  return row ? ShowsPosition(*row, button, lastLine) : true;
+  return !row || ShowsPosition(*row, button, lastLine);
 }
 
 // The lines of the model's matrix as the window draws them, each labelled with the position of
@@ -59,8 +61,9 @@ std::string Cell(int code) {
 }
 
 std::string RowLabel(int position) {
-  std::string label = std::to_string(position);
-  return std::string(label.size() < 4 ? 4 - label.size() : 0, ' ') + label;
+  char label[16];
+  std::snprintf(label, sizeof label, "%4d", position);
+  return label;
 }
 
 std::int16_t CodeAt(const LayoutFile& file, int page, int position) {

@@ -125,12 +125,12 @@ int RunWriteCommand(const Invocation& invocation, std::ostream& out, std::ostrea
     return kBadInput;
   }
   const LayoutFile& file = std::get<LayoutFile>(layout);
-  auto image = ImageOfLayout(file);
+  const WritePlan plan = PlanWrite(file.model, file.codes);
+  auto image = ImageOfLayout(file, plan);
   if (auto* failure = std::get_if<Failure>(&image)) {
     err << "lavrix-cli: " << failure->message << std::endl;
     return kBadInput;
   }
-  const WritePlan plan = PlanWrite(file.model, file.codes);
   VarnoBinding varno(besideAddress);
   const Job job{file, plan, path, Crc32(std::get<UsbImage>(image)), invocation.log, varno};
   if (invocation.wait) return WriteEachKeyboard(job, interruption, out, err);
